@@ -1,0 +1,43 @@
+#include "driver.h"
+
+#include <fstream>
+
+#include "dirreader/dirreader.h"
+#include "evaluation.h"
+#include "pairing.h"
+#include "rundata.h"
+#include "scan.h"
+#include "summary.h"
+
+namespace smallworld {
+
+int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err) {
+    // Opened for appending and never written: earlier tools of the pipeline
+    // share this log, so it is created when absent and otherwise left alone.
+    std::ofstream timeLog("ZNQ_time_log", std::ios::app | std::ios::binary);
+
+    dirreader::DirStream* directory = dirreader::opendir(dataDir);
+    if (directory == nullptr) {
+        out << "can't open " << (dataDir != nullptr ? dataDir : "(null)") << std::flush;
+        return kExitNoDirectory;
+    }
+    const ScanResult scan = scanDataDir(dataDir, directory, out, err);
+
+    const PairingResult pairing = pairFiles(scan.lambdaList, scan.gammaList);
+    reportUnmatched(pairing, scan.lambdaList, scan.gammaList, out);
+
+    const EvaluationResult evaluation =
+        evaluatePairs(dataDir, scan.lambdaList, scan.gammaList, pairing.pairList, out);
+    if (!evaluation.complete) {
+        return kExitStopped;
+    }
+
+    const NameList resultStems =
+        printSummary(scan.lambdaList, pairing.pairList, evaluation.sigmaList, out);
+    if (!writeResultFiles(dataDir, resultStems, evaluation.sigmaList, err)) {
+        return kExitNotWritten;
+    }
+    return kExitComplete;
+}
+
+}  // namespace smallworld

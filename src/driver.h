@@ -1,0 +1,12 @@
+// The run driver: one run of the tool over a data directory.
+#pragma once
+
+#include <ostream>
+
+namespace smallworld {
+
+// Scans dataDir (null when no argument was given), pairs, evaluates and
+// writes the results; returns the exit status.
+int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err);
+
+}  // namespace smallworld

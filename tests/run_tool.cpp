@@ -1,0 +1,77 @@
+#include "run_tool.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "temp_dir.h"
+
+std::string toolPath() {
+    const char* fromEnvironment = std::getenv("SMALLWORLD_BIN");
+    return fromEnvironment != nullptr && fromEnvironment[0] != '\0' ? fromEnvironment
+                                                                      : SMALLWORLD_DEFAULT_BIN;
+}
+
+namespace {
+
+std::vector<std::string> launcherWords() {
+    std::vector<std::string> words;
+    if (const char* launcher = std::getenv("SMALLWORLD_LAUNCHER")) {
+        std::istringstream split(launcher);
+        for (std::string word; split >> word;) {
+            words.push_back(word);
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+ToolRun runTool(const std::vector<std::string>& args, const std::string& workDir,
+                const std::string& stdoutPath) {
+    TempDir capture;
+    const std::string outPath =
+        stdoutPath.empty() ? (capture.path / "stdout").string() : stdoutPath;
+    const std::string errPath = (capture.path / "stderr").string();
+
+    std::vector<std::string> command = launcherWords();
+    command.push_back(toolPath());
+    command.insert(command.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : command) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int in = ::open("/dev/null", O_RDONLY);
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || out < 0 || err < 0 || ::chdir(workDir.c_str()) != 0) {
+            ::_exit(126);
+        }
+        ::dup2(in, 0);
+        ::dup2(out, 1);
+        ::dup2(err, 2);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int waitStatus = 0;
+    ::waitpid(child, &waitStatus, 0);
+    ToolRun run{};
+    run.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
+    run.out = stdoutPath.empty() ? readFile(outPath) : std::string();
+    run.err = readFile(errPath);
+    return run;
+}
+
+char toolSeparator() {
+    const std::string path = toolPath();
+    return path.size() > 4 && path.compare(path.size() - 4, 4, ".exe") == 0 ? '\\' : '/';
+}
