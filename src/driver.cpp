@@ -10,8 +10,9 @@
 #include "summary.h"
 
 namespace smallworld {
+namespace {
 
-int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err) {
+int runPhases(const char* dataDir, std::ostream& out, std::ostream& err) {
     // Opened for appending and never written: earlier tools of the pipeline
     // share this log, so it is created when absent and otherwise left alone.
     std::ofstream timeLog("ZNQ_time_log", std::ios::app | std::ios::binary);
@@ -38,6 +39,20 @@ int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err) {
         return kExitNotWritten;
     }
     return kExitComplete;
+}
+
+}  // namespace
+
+int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err) {
+    const int status = runPhases(dataDir, out, err);
+    // Console text that could not be written (a full disk, a closed stream)
+    // is a failure too, even where every result file was written.
+    out.flush();
+    if (!out && status == kExitComplete) {
+        err << "smallworld: write error on standard output" << std::endl;
+        return kExitNotWritten;
+    }
+    return status;
 }
 
 }  // namespace smallworld
