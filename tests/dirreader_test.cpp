@@ -211,10 +211,10 @@ TEST(DirReaderSystem, ListsDotEntriesFilesAndSubdirectoriesByteForByte) {
     EXPECT_EQ(listAll(dir.path.string()),
               (std::vector<std::pair<std::string, std::int32_t>>{{".", kTypeDirectory},
                                                                  {"..", kTypeDirectory}}));
-    writeFile(dir.path / " Net 1_Lambda.TXT ", "1");
+    writeFile(dir.path / " Net 1_Lambda.TXT", "1");
     fs::create_directory(dir.path / "sub_gamma.txt");
     EXPECT_EQ(listAll(dir.path.string()),
-              (std::vector<std::pair<std::string, std::int32_t>>{{" Net 1_Lambda.TXT ", kTypeRegular},
+              (std::vector<std::pair<std::string, std::int32_t>>{{" Net 1_Lambda.TXT", kTypeRegular},
                                                                  {".", kTypeDirectory},
                                                                  {"..", kTypeDirectory},
                                                                  {"sub_gamma.txt", kTypeDirectory}}));
@@ -232,3 +232,16 @@ TEST(DirReaderSystem, RefusesWhatIsNotADirectory) {
     EXPECT_EQ(errno, ENOENT);
     EXPECT_EQ(opendir(""), nullptr);
 }
+
+#ifdef _WIN32
+TEST(DirReaderSystem, DriveRootsAndDriveRelativeNamesOpen) {
+    // "C:\" ends in a separator and "C:" in a colon: the wildcard follows
+    // directly, and the real search finds the drive's entries.
+    for (const char* name : {"C:\\", "C:"}) {
+        DirStream* stream = opendir(name);
+        ASSERT_NE(stream, nullptr) << name;
+        EXPECT_NE(readdir(stream), nullptr) << name;
+        closedir(stream);
+    }
+}
+#endif
