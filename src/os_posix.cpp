@@ -33,7 +33,8 @@ std::string directoryOf(const std::string& path) {
 // Creates a new file of our own beside path; -1 when none can be made.
 int createTemporary(const std::string& path, std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string prefix = directoryOf(path) + ".smallworld-" + std::to_string(::getpid()) + "-";
+    static const std::string processId = std::to_string(::getpid());
+    const std::string prefix = directoryOf(path) + ".smallworld-" + processId + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath = prefix + std::to_string(counter++) + ".tmp";
         const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

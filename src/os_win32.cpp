@@ -38,8 +38,8 @@ std::string directoryOf(const std::string& path) {
 
 HANDLE createTemporary(const std::string& path, std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string prefix =
-        directoryOf(path) + ".smallworld-" + std::to_string(::GetCurrentProcessId()) + "-";
+    static const std::string processId = std::to_string(::GetCurrentProcessId());
+    const std::string prefix = directoryOf(path) + ".smallworld-" + processId + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath = prefix + std::to_string(counter++) + ".tmp";
         const HANDLE file = ::CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr,
