@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <cstring>
 #include <fstream>
 
 #include "dirreader/dirreader.h"
@@ -8,6 +9,7 @@
 #include "rundata.h"
 #include "scan.h"
 #include "summary.h"
+#include "usage.h"
 
 namespace smallworld {
 namespace {
@@ -41,18 +43,34 @@ int runPhases(const char* dataDir, std::ostream& out, std::ostream& err) {
     return kExitComplete;
 }
 
-}  // namespace
-
-int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err) {
-    const int status = runPhases(dataDir, out, err);
-    // Console text that could not be written (a full disk, a closed stream)
-    // is a failure too, even where every result file was written.
+// Console text that could not be written (a full disk, a closed stream) is a
+// failure too, even where every result file was written.
+int checkOutput(int status, std::ostream& out, std::ostream& err) {
     out.flush();
     if (!out && status == kExitComplete) {
         err << "smallworld: write error on standard output" << std::endl;
         return kExitNotWritten;
     }
     return status;
+}
+
+}  // namespace
+
+int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err) {
+    return checkOutput(runPhases(dataDir, out, err), out, err);
+}
+
+int runCommand(int argc, char** argv, std::ostream& out, std::ostream& err) {
+    const char* first = argc > 1 ? argv[1] : nullptr;
+    if (first != nullptr && (std::strcmp(first, "-h") == 0 || std::strcmp(first, "--help") == 0)) {
+        printUsage(out);
+        return checkOutput(kExitComplete, out, err);
+    }
+    if (first != nullptr && std::strcmp(first, "--version") == 0) {
+        printVersion(out);
+        return checkOutput(kExitComplete, out, err);
+    }
+    return runSmallWorld(first, out, err);
 }
 
 }  // namespace smallworld

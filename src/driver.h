@@ -9,4 +9,8 @@ namespace smallworld {
 // writes the results; returns the exit status.
 int runSmallWorld(const char* dataDir, std::ostream& out, std::ostream& err);
 
+// The whole command line: -h, --help or --version as the first argument, or
+// else a run over the data directory it names.
+int runCommand(int argc, char** argv, std::ostream& out, std::ostream& err);
+
 }  // namespace smallworld

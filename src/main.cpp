@@ -5,6 +5,5 @@
 
 int main(int argc, char** argv) {
     smallworld::os::guardStandardStreams();
-    const char* dataDir = argc > 1 ? argv[1] : nullptr;
-    return smallworld::runSmallWorld(dataDir, std::cout, std::cerr);
+    return smallworld::runCommand(argc, argv, std::cout, std::cerr);
 }

@@ -263,3 +263,54 @@ TEST(EndToEnd, TimeLogIsOpenedForAppendingAndNeverWritten) {
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(readFile(w.data / "net1_smallWorld.txt"), "1.5\n");
 }
+
+TEST(EndToEnd, HelpAndVersion) {
+    Workspace w;
+    for (const char* option : {"-h", "--help"}) {
+        const ToolRun run = w.run({option});
+        EXPECT_EQ(run.status, 0) << option;
+        EXPECT_EQ(run.out.rfind("Usage: smallworld DATA_DIR\n", 0), 0u) << run.out;
+        EXPECT_NE(run.out.find("  3  the run completed"), std::string::npos);
+        EXPECT_EQ(run.err, "");
+    }
+    const ToolRun version = w.run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "smallworld " SMALLWORLD_VERSION "\n");
+    EXPECT_FALSE(fs::exists(w.root.path / "ZNQ_time_log")) << "no run took place";
+
+    // Only the first argument is an option; a directory of that name is
+    // reached through a path.
+    fs::create_directory(w.root.path / "--help");
+    const ToolRun dir = w.run({std::string(".") + toolSeparator() + "--help"});
+    EXPECT_EQ(dir.status, 0);
+    EXPECT_EQ(dir.out.rfind("0 files within lambda value", 0), 0u) << dir.out;
+    EXPECT_EQ(w.run({"data", "--help"}).out.rfind("0 files within lambda value", 0), 0u);
+}
+
+// The example in the README is what the tool prints on examples/pipeline.
+// The order of the networks follows the directory listing, which differs
+// from one file system to another, so the lines are compared as a set.
+TEST(EndToEnd, ReadmeExampleIsCurrent) {
+    const fs::path source(SMALLWORLD_SOURCE_DIR);
+    const std::string readme = readFile(source / "README.md");
+    const std::string start = "```console\n$ smallworld pipeline\n";
+    const std::size_t begin = readme.find(start);
+    ASSERT_NE(begin, std::string::npos) << "README.md shows no example run";
+    const std::size_t end = readme.find("```", begin + start.size());
+    const std::string shown = readme.substr(begin + start.size(), end - begin - start.size());
+
+    Workspace w;
+    fs::copy(source / "examples" / "pipeline", w.root.path / "pipeline");
+    const ToolRun run = w.run({"pipeline"});
+    EXPECT_EQ(run.status, 0);
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> all;
+        std::size_t from = 0;
+        for (std::size_t to; (to = text.find('\n', from)) != std::string::npos; from = to + 1) {
+            all.push_back(text.substr(from, to - from));
+        }
+        std::sort(all.begin(), all.end());
+        return all;
+    };
+    EXPECT_EQ(lines(run.err + run.out), lines(shown));
+}
