@@ -21,6 +21,7 @@ import make_data  # noqa: E402
 
 
 def run_once(command, workdir):
+    os.sync()  # the previous run's writes are not flushed during this one
     with open(os.path.join(workdir, "stdout.txt"), "wb") as out:
         start = time.perf_counter()
         status = subprocess.run(command, cwd=workdir, stdout=out, stderr=subprocess.DEVNULL).returncode
@@ -30,9 +31,16 @@ def run_once(command, workdir):
     return took
 
 
-def median_time(command, workdir, runs):
-    run_once(command, workdir)  # warm the page cache; result files now exist
-    return statistics.median(run_once(command, workdir) for _ in range(runs))
+def median_times(commands, workdir, runs):
+    """Runs the commands in turn, so that any drift of the machine meets all
+    of them alike, and returns the median time of each."""
+    for command in commands:
+        run_once(command, workdir)  # warm the page cache; result files now exist
+    times = [[] for _ in commands]
+    for _ in range(runs):
+        for k, command in enumerate(commands):
+            times[k].append(run_once(command, workdir))
+    return [statistics.median(t) for t in times]
 
 
 def peak_memory_kib(command, workdir):
@@ -75,9 +83,9 @@ def main():
         try:
             make_data.make(os.path.join(workdir, "data"), networks, seed=1)
             row = {"networks": networks}
+            row["tool"], row["floor"] = median_times([[tool, "data"], [floor, "data"]], workdir, args.runs)
             for name, program in (("tool", tool), ("floor", floor)):
                 command = [program, "data"]
-                row[name] = median_time(command, workdir, args.runs)
                 row[name + "_kib"] = peak_memory_kib(command, workdir)
                 if not args.no_strace:
                     row[name + "_calls"] = system_calls(command, workdir)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,10 @@ constexpr std::int32_t kNone = -1;
 // FNV-1a with a final mix, 64 bits on every platform: the high bits choose
 // the partition, the low bits the slot.
 std::uint64_t hashKey(std::string_view key) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : key) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
+    std::uint64_t hash = std::accumulate(key.begin(), key.end(), 14695981039346656037ull,
+                                         [](std::uint64_t sum, char c) {
+                                             return (sum ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+                                         });
     hash ^= hash >> 32;
     hash *= 0xd6e8feb86659fd93ull;
     hash ^= hash >> 32;

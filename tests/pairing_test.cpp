@@ -5,50 +5,9 @@
 #include <random>
 #include <sstream>
 
+#include "nested_pairing.h"
+
 using namespace smallworld;
-
-namespace {
-
-std::vector<std::pair<int, int>> pairsOf(const PairingResult& result) {
-    std::vector<std::pair<int, int>> pairs;
-    for (const Pair& pair : result.pairList) {
-        pairs.emplace_back(pair.lambdaIndex, pair.gammaIndex);
-    }
-    return pairs;
-}
-
-// The definition of the pairing: every lambda file, in list order, scans the
-// whole gamma list for the first unpaired file with its key.
-PairingResult nestedPairing(const NameList& lambdaList, const NameList& gammaList) {
-    PairingResult result;
-    std::vector<bool> used(gammaList.size(), false);
-    std::vector<std::string_view> gammaKeys;
-    for (const std::string& name : gammaList) {
-        gammaKeys.push_back(gammaPairingKey(name));
-    }
-    for (std::size_t i = 0; i < lambdaList.size(); ++i) {
-        const std::string_view key = lambdaPairingKey(lambdaList[i]);
-        bool matched = false;
-        for (std::size_t j = 0; j < gammaList.size() && !matched; ++j) {
-            if (!used[j] && key == gammaKeys[j]) {
-                used[j] = true;
-                matched = true;
-                result.pairList.push_back(Pair{static_cast<std::int32_t>(i), static_cast<std::int32_t>(j)});
-            }
-        }
-        if (!matched) {
-            result.unmatchedLambda.push_back(static_cast<std::int32_t>(i));
-        }
-    }
-    for (std::size_t j = 0; j < gammaList.size(); ++j) {
-        if (!used[j]) {
-            result.unmatchedGamma.push_back(static_cast<std::int32_t>(j));
-        }
-    }
-    return result;
-}
-
-}  // namespace
 
 TEST(PairingKey, EndsAtTheFirstMarker) {
     EXPECT_EQ(lambdaPairingKey("a_lambda_b_lambda.txt"), "a");

@@ -66,7 +66,9 @@ ToolRun runTool(const std::vector<std::string>& args, const std::string& workDir
     const pid_t child = ::fork();
     if (child == 0) {
         const int in = ::open("/dev/null", O_RDONLY);
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const bool closed = stdoutPath == kClosedStdout;
+        const int out = closed ? ::open("/dev/null", O_WRONLY)
+                               : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || out < 0 || err < 0 || ::chdir(workDir.c_str()) != 0) {
             ::_exit(126);
@@ -74,6 +76,9 @@ ToolRun runTool(const std::vector<std::string>& args, const std::string& workDir
         ::dup2(in, 0);
         ::dup2(out, 1);
         ::dup2(err, 2);
+        if (closed) {
+            ::close(1);
+        }
         ::execvp(argv[0], argv.data());
         ::_exit(127);
     }

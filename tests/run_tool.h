@@ -15,7 +15,9 @@ std::string toolPath();
 
 // Runs the tool with args in workDir, standard input empty. A launcher
 // command in SMALLWORLD_LAUNCHER (words split at blanks) is put before it.
-// stdoutPath, when given, receives standard output instead of the capture.
+// stdoutPath, when given, receives standard output instead of the capture;
+// kClosedStdout starts the tool with standard output closed.
+constexpr const char* kClosedStdout = "(closed)";
 ToolRun runTool(const std::vector<std::string>& args, const std::string& workDir,
                 const std::string& stdoutPath = "");
 
