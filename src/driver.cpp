@@ -35,7 +35,7 @@ int runPhases(const char* dataDir, std::ostream& out, std::ostream& err) {
         return kExitStopped;
     }
 
-    const NameList resultStems =
+    const StemList resultStems =
         printSummary(scan.lambdaList, pairing.pairList, evaluation.sigmaList, out);
     if (!writeResultFiles(dataDir, resultStems, evaluation.sigmaList, err)) {
         return kExitNotWritten;

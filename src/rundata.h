@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace smallworld {
@@ -19,6 +20,10 @@ enum ExitStatus : int {
 // Names of lambda files and gamma files, without directory, in the order the
 // directory listing delivered them; a name's position is its index.
 using NameList = std::vector<std::string>;
+
+// Result stems of the pairs, in pair order: views into the lambda list, which
+// outlives them.
+using StemList = std::vector<std::string_view>;
 
 struct ScanResult {
     NameList lambdaList;

@@ -15,12 +15,12 @@ namespace smallworld {
 std::string_view resultStem(std::string_view lambdaName);
 
 // Prints the table and its closing line, and returns the result stems.
-NameList printSummary(const NameList& lambdaList, const std::vector<Pair>& pairList,
+StemList printSummary(const NameList& lambdaList, const std::vector<Pair>& pairList,
                       const std::vector<double>& sigmaList, std::ostream& out);
 
 // Writes each pair's result file whole, or leaves the old one untouched and
 // names it on err. Returns true when every file was written.
-bool writeResultFiles(const std::string& dataDir, const NameList& resultStems,
+bool writeResultFiles(const std::string& dataDir, const StemList& resultStems,
                       const std::vector<double>& sigmaList, std::ostream& err);
 
 }  // namespace smallworld

@@ -21,8 +21,8 @@ TEST(Summary, ListsEveryPairUnderItsStem) {
     const NameList lambdas{"a_lambda_b_lambda.txt", "net1_lambda.txt"};
     const std::vector<Pair> pairs{{1, 0}, {0, 1}};
     std::ostringstream out;
-    const NameList stems = printSummary(lambdas, pairs, {1.5, 1.5e7}, out);
-    EXPECT_EQ(stems, (NameList{"net1", "a_lambda_b"}));
+    const StemList stems = printSummary(lambdas, pairs, {1.5, 1.5e7}, out);
+    EXPECT_EQ(stems, (StemList{"net1", "a_lambda_b"}));
     EXPECT_EQ(out.str(),
               "\n"
               "Conclude each result as the table view:\n"
