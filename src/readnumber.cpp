@@ -1,6 +1,5 @@
 #include "readnumber.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
