@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "nested_pairing.h"
 #include "pairing.h"
 
 using namespace smallworld;
@@ -43,14 +44,14 @@ void makeLists(int networks, NameList& lambdas, NameList& gammas) {
     gammas.swap(gammaList);
 }
 
-double secondsToPair(int networks) {
+double secondsToPair(int networks, bool nested) {
     NameList lambdas;
     NameList gammas;
     makeLists(networks, lambdas, gammas);
     std::vector<double> rounds;
-    for (int round = 0; round < 7; ++round) {
+    for (int round = 0; round < (nested ? 1 : 7); ++round) {
         const auto start = std::chrono::steady_clock::now();
-        const PairingResult result = pairFiles(lambdas, gammas);
+        const PairingResult result = nested ? nestedPairing(lambdas, gammas) : pairFiles(lambdas, gammas);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         if (result.pairList.size() != static_cast<std::size_t>(networks)) {
             std::fprintf(stderr, "wrong pair count\n");
@@ -65,23 +66,31 @@ double secondsToPair(int networks) {
 }  // namespace
 
 // Each size is measured in a process of its own, as the tool pairs once on a
-// fresh heap: "pairing_bench N" prints the seconds for N networks.
+// fresh heap: "pairing_bench N [nested]" prints the seconds for N networks.
+// For comparison, the plain nested scan that defines the pairing is timed
+// too, at the sizes where it ends in reasonable time.
 int main(int argc, char** argv) {
     if (argc > 1) {
-        std::printf("%.9f\n", secondsToPair(std::atoi(argv[1])));
+        std::printf("%.9f\n", secondsToPair(std::atoi(argv[1]), argc > 2));
         return 0;
     }
-    std::printf("%10s %14s %16s %8s\n", "networks", "pairing (ms)", "per network (ns)", "ratio");
+    std::printf("%-12s %10s %14s %16s %8s\n", "pairing", "networks", "time (ms)", "per network (ns)", "ratio");
+    const std::pair<const char*, int> runs[] = {
+        {"", 1000}, {"", 10000}, {"", 100000}, {"nested", 1000}, {"nested", 10000}};
     double previous = 0;
-    for (const int networks : {1000, 10000, 100000}) {
-        const std::string command = std::string(argv[0]) + " " + std::to_string(networks);
+    for (const auto& [mode, networks] : runs) {
+        if (networks == 1000) {
+            previous = 0;
+        }
+        const std::string command = std::string(argv[0]) + " " + std::to_string(networks) + " " + mode;
         FILE* child = ::popen(command.c_str(), "r");
         double seconds = 0;
         if (child == nullptr || std::fscanf(child, "%lf", &seconds) != 1 || ::pclose(child) != 0) {
             std::fprintf(stderr, "pairing_bench: could not run %s\n", command.c_str());
             return 1;
         }
-        std::printf("%10d %14.3f %16.1f", networks, seconds * 1e3, seconds * 1e9 / networks);
+        std::printf("%-12s %10d %14.3f %16.1f", mode[0] != '\0' ? "nested scan" : "tool", networks,
+                    seconds * 1e3, seconds * 1e9 / networks);
         if (previous > 0) {
             std::printf(" %8.2f", seconds / previous);
         }
