@@ -47,7 +47,9 @@ void closeFile(InputFile& file);
 bool replaceFile(const std::string& path, std::string_view content);
 
 // Makes sure the standard streams are open, so that no file the tool opens
-// takes their place; a stream found closed stays unusable for writing.
+// takes their place (a stream found closed stays unusable for writing), and
+// that writing to a pipe nobody reads fails instead of ending the process
+// before its result files are written.
 void guardStandardStreams();
 
 }  // namespace smallworld::os

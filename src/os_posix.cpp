@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
 
@@ -93,6 +94,7 @@ bool replaceFile(const std::string& path, std::string_view content) {
 }
 
 void guardStandardStreams() {
+    ::signal(SIGPIPE, SIG_IGN);
     // A closed standard stream gets /dev/null opened the wrong way round in
     // its place: it keeps the number from a file the tool opens later, and
     // writing to it still fails.

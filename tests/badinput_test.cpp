@@ -193,6 +193,12 @@ TEST(BadInput, StandardOutputThatCannotBeWritten) {
              EXPECT_EQ(w.names().size(), 3u) << "console text went into no file";
          },
          "", kClosedStdout},
+        {"standard output is a pipe nobody reads", [](Workspace& w) { w.pair("n", "1", "2"); }, {"data"}, 3,
+         [](const Workspace& w, const ToolRun& run) {
+             EXPECT_EQ(run.err, "smallworld: write error on standard output\n");
+             EXPECT_EQ(readFile(w.data / "n_smallWorld.txt"), "2\n") << "results are still written";
+         },
+         "", kBrokenPipe},
         {"help to /dev/full", [](Workspace&) {}, {"--help"}, 3,
          [](const Workspace&, const ToolRun& run) {
              EXPECT_EQ(run.err, "smallworld: write error on standard output\n");

@@ -63,12 +63,17 @@ ToolRun runTool(const std::vector<std::string>& args, const std::string& workDir
     }
     argv.push_back(nullptr);
 
+    int pipeEnds[2] = {-1, -1};
+    if (stdoutPath == kBrokenPipe && ::pipe(pipeEnds) == 0) {
+        ::close(pipeEnds[0]);
+    }
     const pid_t child = ::fork();
     if (child == 0) {
         const int in = ::open("/dev/null", O_RDONLY);
         const bool closed = stdoutPath == kClosedStdout;
-        const int out = closed ? ::open("/dev/null", O_WRONLY)
-                               : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int out = pipeEnds[1] >= 0 ? pipeEnds[1]
+                        : closed         ? ::open("/dev/null", O_WRONLY)
+                                         : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || out < 0 || err < 0 || ::chdir(workDir.c_str()) != 0) {
             ::_exit(126);
@@ -81,6 +86,9 @@ ToolRun runTool(const std::vector<std::string>& args, const std::string& workDir
         }
         ::execvp(argv[0], argv.data());
         ::_exit(127);
+    }
+    if (pipeEnds[1] >= 0) {
+        ::close(pipeEnds[1]);
     }
     int waitStatus = 0;
     ::waitpid(child, &waitStatus, 0);

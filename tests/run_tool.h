@@ -17,7 +17,9 @@ std::string toolPath();
 // command in SMALLWORLD_LAUNCHER (words split at blanks) is put before it.
 // stdoutPath, when given, receives standard output instead of the capture;
 // kClosedStdout starts the tool with standard output closed.
+// kBrokenPipe with standard output a pipe whose reader has gone.
 constexpr const char* kClosedStdout = "(closed)";
+constexpr const char* kBrokenPipe = "(broken pipe)";
 ToolRun runTool(const std::vector<std::string>& args, const std::string& workDir,
                 const std::string& stdoutPath = "");
 
