@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <csignal>
 #include <cerrno>
 #include <cstdio>
@@ -33,7 +32,7 @@ std::string directoryOf(const std::string& path) {
 
 // Creates a new file of our own beside path; -1 when none can be made.
 int createTemporary(const std::string& path, std::string& temporaryPath) {
-    static std::atomic<unsigned> counter{0};
+    static unsigned counter = 0;  // the tool has one thread
     static const std::string processId = std::to_string(::getpid());
     const std::string prefix = directoryOf(path) + ".smallworld-" + processId + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {

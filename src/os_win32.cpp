@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 
 #include "os.h"
@@ -31,7 +30,7 @@ std::string directoryOf(const std::string& path) {
 }
 
 HANDLE createTemporary(const std::string& path, std::string& temporaryPath) {
-    static std::atomic<unsigned> counter{0};
+    static unsigned counter = 0;  // the tool has one thread
     static const std::string processId = std::to_string(::GetCurrentProcessId());
     const std::string prefix = directoryOf(path) + ".smallworld-" + processId + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
